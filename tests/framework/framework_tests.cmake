@@ -1,4 +1,4 @@
-celvane_test(framework_tests SOURCES MbTextTest.cpp FileTest.cpp CodePageTest.cpp)
+celvane_test(framework_tests SOURCES framework/MbTextTest.cpp framework/FileTest.cpp framework/CodePageTest.cpp)
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   # The same checks with a double-byte ANSI code page (932) in force.
   add_test(NAME framework_tests_cp932 COMMAND framework_tests --gtest_filter=ActiveCodePage*:*Dbcs*)
