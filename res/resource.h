@@ -8,6 +8,7 @@
 #define IDB_LOG_ICONS               130
 #define IDR_MAINFRAME               131
 
+#define IDC_STATIC                  -1
 #define IDC_SHORT_NAME              1001
 #define IDC_FULL_NAME               1002
 #define IDC_IP_ADDRESS              1004
