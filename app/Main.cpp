@@ -1,8 +1,10 @@
-// The program's entry point. The main dialog is not built yet; until then the
-// program starts and ends without a window.
-#include <windows.h>
+// The program's entry point and its one application object. They live apart
+// from the rest so that the tests can link everything else.
+#include "app/ConfigApp.h"
+
+CConfigApp theApp;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    return AfxWinMain();
 }
