@@ -17,11 +17,14 @@ void CConfigJob::Log(std::string strText, int nSeverity)
     if (hMain == nullptr)
         return;
     // The severity travels as a signed value so that the receiver reads back
-    // exactly what was sent, negative values included.
+    // exactly what was sent, negative values included. Once posted, the copy
+    // belongs to the receiver, which deletes it.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks): ownership passes through the queue
     if (PostMessageA(hMain, WM_LOGMESSAGE, static_cast<WPARAM>(static_cast<INT_PTR>(nSeverity)),
                      reinterpret_cast<LPARAM>(pLine.get())))
-        pLine.release(); // the receiver owns it now
+        static_cast<void>(pLine.release());
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 std::string CConfigJob::SubstituteIdentity(const std::string& strText) const
 {
