@@ -1,0 +1,1 @@
+celvane_test(app_logic_tests SOURCES app/LogLogicTest.cpp)

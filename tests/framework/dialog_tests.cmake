@@ -1,0 +1,2 @@
+celvane_test(framework_dialog_tests SOURCES framework/DialogTest.cpp framework/IPAddressLogicTest.cpp app/DialogDriver.cpp
+  RESOURCES)
