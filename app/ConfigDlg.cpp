@@ -152,7 +152,7 @@ void CConfigDlg::OnConfigure()
 
 LRESULT CConfigDlg::OnLogMessage(WPARAM wParam, LPARAM lParam)
 {
-    const std::unique_ptr<std::string> pText(reinterpret_cast<std::string*>(lParam));
+    const std::unique_ptr<std::string> pText(FromLongPtr<std::string*>(lParam));
     AddLogLine(pText != nullptr ? pText->c_str() : "", static_cast<int>(static_cast<INT_PTR>(wParam)));
     return 0;
 }

@@ -101,7 +101,7 @@ int AfxWinMain()
     }
     catch (...)
     {
-        AfxReportException(nullptr);
+        AfxReportException(nullptr, std::current_exception());
         return -1;
     }
 }

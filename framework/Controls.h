@@ -59,16 +59,16 @@ public:
     {
         return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(nWidth, 0)));
     }
-    HWND GetHeaderCtrl() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)); }
+    HWND GetHeaderCtrl() const { return FromLongPtr<HWND>(SendMessage(LVM_GETHEADER)); }
 
     HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType)
     {
-        return reinterpret_cast<HIMAGELIST>(
+        return FromLongPtr<HIMAGELIST>(
             SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType), reinterpret_cast<LPARAM>(hImageList)));
     }
     HIMAGELIST GetImageList(int nImageListType) const
     {
-        return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(nImageListType)));
+        return FromLongPtr<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(nImageListType)));
     }
 
     DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }

@@ -128,7 +128,7 @@ bool CDialog::Dispatch(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& lRe
     }
     catch (...)
     {
-        AfxReportException(m_hWnd);
+        AfxReportException(m_hWnd, std::current_exception());
         lResult = (nMessage == WM_INITDIALOG) ? TRUE : 0;
         return true;
     }
@@ -139,13 +139,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT nMessage, WPARAM wParam, LP
     CDialog* pDlg = nullptr;
     if (nMessage == WM_INITDIALOG)
     {
-        pDlg = reinterpret_cast<CDialog*>(lParam);
+        pDlg = FromLongPtr<CDialog*>(lParam);
         pDlg->m_hWnd = hWnd;
         SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(pDlg));
     }
     else
     {
-        pDlg = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hWnd, DWLP_USER));
+        pDlg = FromLongPtr<CDialog*>(GetWindowLongPtrA(hWnd, DWLP_USER));
     }
     if (pDlg == nullptr)
         return FALSE;

@@ -44,15 +44,21 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType)
     return AfxMessageBox(AfxLoadString(nIDPrompt).c_str(), nType);
 }
 
-void AfxReportException(HWND hOwner) noexcept
+void AfxReportException(HWND hOwner, const std::exception_ptr& pError) noexcept
 {
     const char OUT_OF_MEMORY[] = "Out of memory.";
     const UINT OUT_OF_MEMORY_TYPE = MB_ICONEXCLAMATION | MB_SYSTEMMODAL;
+    const char INTERNAL_ERROR[] = "Internal application error.";
+    if (!pError)
+    {
+        ShowBox(hOwner, INTERNAL_ERROR, MB_ICONSTOP);
+        return;
+    }
     try
     {
         try
         {
-            throw;
+            std::rethrow_exception(pError);
         }
         catch (const std::bad_alloc&)
         {
@@ -65,7 +71,7 @@ void AfxReportException(HWND hOwner) noexcept
         }
         catch (...)
         {
-            ShowBox(hOwner, "Internal application error.", MB_ICONSTOP);
+            ShowBox(hOwner, INTERNAL_ERROR, MB_ICONSTOP);
         }
     }
     catch (...)

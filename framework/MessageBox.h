@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <exception>
+
 // Shows one box and returns the button pressed; MessageBoxA by default.
 using MessageBoxFunc = int (*)(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
 
@@ -17,8 +19,8 @@ int AfxMessageBox(const char* pszText, UINT nType = MB_OK);
 // The text is the string resource nIDPrompt.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
-// Call only inside a catch block: shows the error being handled.
+// Shows the error box for an error caught at a message handler's boundary.
 // std::bad_alloc: "Out of memory.", exclamation, system-modal; CFileException:
 // its text with the path, stop icon; anything else: "Internal application
 // error.", stop icon.
-void AfxReportException(HWND hOwner) noexcept;
+void AfxReportException(HWND hOwner, const std::exception_ptr& pError) noexcept;

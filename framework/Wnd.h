@@ -7,6 +7,14 @@
 #include <cassert>
 #include <string>
 
+// Messages and window data carry handles and pointers as integers of full
+// width; this turns such an integer back into its handle or pointer.
+template <class T>
+T FromLongPtr(LONG_PTR value) noexcept
+{
+    return reinterpret_cast<T>(value); // NOLINT(performance-no-int-to-ptr)
+}
+
 class CWnd
 {
 public:
