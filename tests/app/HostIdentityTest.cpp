@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <iphlpapi.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
