@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <winsock2.h>
+#include <iphlpapi.h>
+
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -19,9 +23,69 @@ namespace
 class CTestConfigDlg : public CConfigDlg
 {
 public:
+    CTestConfigDlg() = default;
+    explicit CTestConfigDlg(const CHostIdentityCalls& calls) { m_hostIdentity = CHostIdentity(calls); }
+
     using CConfigDlg::InitLogColumns;
     using CConfigDlg::m_imageList;
 };
+
+// The identity the stand-in system calls report: host "trevolt01" in the
+// domain "example.com", with the addresses of g_addresses.
+std::vector<std::array<unsigned char, 4>> g_addresses;
+
+int FakeGetHostName(char* pszName, int nLength)
+{
+    return lstrcpynA(pszName, "trevolt01", nLength) != nullptr ? 0 : -1;
+}
+
+unsigned long FakeGetNetworkParams(void* pFixedInfo, unsigned long* pulSize)
+{
+    if (pFixedInfo == nullptr)
+    {
+        *pulSize = sizeof(FIXED_INFO);
+        return ERROR_BUFFER_OVERFLOW;
+    }
+    FIXED_INFO* pInfo = static_cast<FIXED_INFO*>(pFixedInfo);
+    lstrcpynA(pInfo->HostName, "trevolt01", sizeof pInfo->HostName);
+    lstrcpynA(pInfo->DomainName, "example.com", sizeof pInfo->DomainName);
+    return NO_ERROR;
+}
+
+const hostent* FakeGetHostByName(const char*)
+{
+    static hostent entry;
+    static std::vector<char*> list;
+    list.clear();
+    for (auto& address : g_addresses)
+        list.push_back(reinterpret_cast<char*>(address.data()));
+    list.push_back(nullptr);
+    entry = hostent();
+    entry.h_name = const_cast<char*>("trevolt01");
+    entry.h_addrtype = AF_INET;
+    entry.h_length = 4;
+    entry.h_addr_list = list.data();
+    return &entry;
+}
+
+const CHostIdentityCalls FAKE_IDENTITY = {&FakeGetHostName, &FakeGetNetworkParams, &FakeGetHostByName};
+
+// The four fields of the IP address control as they show on screen.
+std::string FieldsOf(HWND hAddress)
+{
+    std::string strText;
+    for (HWND h = GetWindow(hAddress, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+        strText += (strText.empty() ? "" : ".") + TextOf(h);
+    return strText;
+}
+
+std::string AddressOf(HWND hAddress)
+{
+    DWORD dwAddress = 0;
+    SendMessageA(hAddress, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&dwAddress));
+    return std::to_string(FIRST_IPADDRESS(dwAddress)) + "." + std::to_string(SECOND_IPADDRESS(dwAddress)) + "." +
+           std::to_string(THIRD_IPADDRESS(dwAddress)) + "." + std::to_string(FOURTH_IPADDRESS(dwAddress));
+}
 
 struct LogRow
 {
@@ -313,4 +377,89 @@ TEST_F(ConfigDlgTest, SystemMenuEndsWithAboutWhichOpensTheAboutBox)
     EXPECT_FALSE(bMainEnabled);
     EXPECT_TRUE(IsWindowEnabled(m_dlg.m_hWnd));
     EXPECT_TRUE(IsWindowVisible(m_dlg.m_hWnd));
+}
+
+TEST(ConfigDlgIdentity, FieldsShowTheIdentityAndTheButtonCyclesTheAddresses)
+{
+    struct Case
+    {
+        std::vector<std::array<unsigned char, 4>> addresses;
+        std::vector<std::string> shown; // at first, then after typing 1.2.3.4 and a press, each time
+    } cases[] = {
+        {{}, {"0.0.0.0", "1.2.3.4", "1.2.3.4"}},
+        {{{10, 1, 2, 3}}, {"10.1.2.3", "10.1.2.3", "10.1.2.3"}},
+        {{{192, 168, 20, 14}, {10, 0, 0, 7}}, {"192.168.20.14", "10.0.0.7", "192.168.20.14", "10.0.0.7"}},
+    };
+    AfxInitCommonControls();
+    CWinApp app;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.addresses.size());
+        g_addresses = c.addresses;
+        CTestConfigDlg dlg(FAKE_IDENTITY);
+        ASSERT_TRUE(dlg.Create());
+        const HWND hAddress = GetDlgItem(dlg.m_hWnd, IDC_IP_ADDRESS);
+        EXPECT_EQ("trevolt01", TextOf(GetDlgItem(dlg.m_hWnd, IDC_SHORT_NAME)));
+        EXPECT_EQ("trevolt01.example.com", TextOf(GetDlgItem(dlg.m_hWnd, IDC_FULL_NAME)));
+        for (size_t i = 0; i < c.shown.size(); ++i)
+        {
+            if (i > 0)
+            {
+                SendMessageA(hAddress, IPM_SETADDRESS, 0, MAKEIPADDRESS(1, 2, 3, 4));
+                SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_NEXT_ADDRESS, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dlg.m_hWnd, IDC_NEXT_ADDRESS)));
+            }
+            EXPECT_EQ(c.shown[i], AddressOf(hAddress)) << i;
+            EXPECT_EQ(c.shown[i], FieldsOf(hAddress)) << i;
+        }
+        dlg.DestroyWindow();
+    }
+}
+
+TEST_F(ConfigDlgTest, GrowingTheWindowMovesTheButtonsAndGrowsTheListAndFullName)
+{
+    EXPECT_NE(0, GetWindowLongPtrA(m_dlg.m_hWnd, GWL_STYLE) & WS_THICKFRAME);
+    struct Follow
+    {
+        int nID;
+        int dx, dy, dcx, dcy;
+    } follows[] = {
+        {IDC_LOG_LIST, 0, 0, 100, 60},  {IDC_CONFIGURE, 100, 0, 0, 0}, {IDCANCEL, 100, 0, 0, 0},
+        {IDC_FULL_NAME, 0, 0, 100, 0},  {IDC_SHORT_NAME, 0, 0, 0, 0},  {IDC_IP_ADDRESS, 0, 0, 0, 0},
+        {IDC_NEXT_ADDRESS, 0, 0, 0, 0},
+    };
+    const auto placeOf = [this](int nID) {
+        RECT rc;
+        GetWindowRect(Item(nID), &rc);
+        MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        return rc;
+    };
+    std::vector<RECT> before;
+    for (const Follow& f : follows)
+        before.push_back(placeOf(f.nID));
+    RECT rcWindow;
+    GetWindowRect(m_dlg.m_hWnd, &rcWindow);
+    SetWindowPos(m_dlg.m_hWnd, nullptr, 0, 0, rcWindow.right - rcWindow.left + 100, rcWindow.bottom - rcWindow.top + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    for (size_t i = 0; i < before.size(); ++i)
+    {
+        const Follow& f = follows[i];
+        const RECT rc = placeOf(f.nID);
+        EXPECT_EQ(before[i].left + f.dx, rc.left) << f.nID;
+        EXPECT_EQ(before[i].top + f.dy, rc.top) << f.nID;
+        EXPECT_EQ(before[i].right - before[i].left + f.dcx, rc.right - rc.left) << f.nID;
+        EXPECT_EQ(before[i].bottom - before[i].top + f.dcy, rc.bottom - rc.top) << f.nID;
+    }
+}
+
+TEST_F(ConfigDlgTest, WindowCannotBeTrackedSmallerThanItOpened)
+{
+    RECT rcWindow;
+    GetWindowRect(m_dlg.m_hWnd, &rcWindow);
+    MINMAXINFO info = {};
+    info.ptMinTrackSize = {1, 1};
+    info.ptMaxTrackSize = {5000, 5000};
+    SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(rcWindow.right - rcWindow.left, info.ptMinTrackSize.x);
+    EXPECT_EQ(rcWindow.bottom - rcWindow.top, info.ptMinTrackSize.y);
 }

@@ -1,2 +1,9 @@
+# The main dialog, the application and the resources, on real windows of the
+# null display driver. The runs use the products' default install paths in
+# the prefix, so they run alone.
 celvane_test(app_logic_tests SOURCES app/LogLogicTest.cpp)
-celvane_test(app_dialog_tests SOURCES app/ConfigDlgTest.cpp app/ConfigAppTest.cpp app/ResourcesTest.cpp app/DialogDriver.cpp RESOURCES SERIAL)
+celvane_test(app_dialog_tests SOURCES
+  app/ConfigDlgTest.cpp app/ConfigAppTest.cpp app/ConfigureRunTest.cpp app/ResourcesTest.cpp
+  app/DialogDriver.cpp engine/RunnerSupport.cpp
+  RESOURCES SERIAL)
+add_dependencies(app_dialog_tests celvane_operator)
