@@ -3,7 +3,8 @@
 // and types a space, which ends the script's "pause".
 //   celvane_operator <parent process id>
 // Exit code 0 when the key went in; 2 when no such console turned up; 3 when
-// the key could not be written.
+// the key could not be written. On failure the interpreters are ended, so
+// that the test fails rather than waits for a key that never comes.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -30,6 +31,18 @@ std::vector<DWORD> InterpretersStartedBy(DWORD dwParent)
     }
     CloseHandle(hSnapshot);
     return ids;
+}
+
+void EndInterpreters(DWORD dwParent)
+{
+    for (DWORD dwId : InterpretersStartedBy(dwParent))
+    {
+        HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, dwId);
+        if (hProcess == nullptr)
+            continue;
+        TerminateProcess(hProcess, 1);
+        CloseHandle(hProcess);
+    }
 }
 
 bool TypeSpace()
@@ -71,9 +84,13 @@ int main(int argc, char** argv)
                 continue;
             const bool bTyped = TypeSpace();
             FreeConsole();
-            return bTyped ? 0 : 3;
+            if (bTyped)
+                return 0;
+            EndInterpreters(dwParent);
+            return 3;
         }
         Sleep(POLL_INTERVAL_MS);
     }
+    EndInterpreters(dwParent);
     return 2;
 }
