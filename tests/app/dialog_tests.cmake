@@ -7,3 +7,10 @@ celvane_test(app_dialog_tests SOURCES
   app/DialogDriver.cpp engine/RunnerSupport.cpp
   RESOURCES SERIAL)
 add_dependencies(app_dialog_tests celvane_operator)
+
+# The committed icon and severity strip are what scripts/make-art renders
+# from res/art.
+find_program(CELVANE_PYTHON3 python3)
+if(CELVANE_PYTHON3)
+  add_test(NAME art_up_to_date COMMAND ${CELVANE_PYTHON3} ${CMAKE_SOURCE_DIR}/scripts/make-art --check)
+endif()
