@@ -43,17 +43,12 @@ CDialog::~CDialog()
 
 INT_PTR CDialog::DoModal()
 {
-    m_bModal = true;
-    const INT_PTR nResult = DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
-                                            OwnerOf(m_pParent, this), &CDialog::DialogProc,
-                                            reinterpret_cast<LPARAM>(this));
-    m_bModal = false;
-    return nResult;
+    return DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), OwnerOf(m_pParent, this),
+                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::Create()
 {
-    m_bModal = false;
     const HWND hWnd = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
                                          OwnerOf(m_pParent, this), &CDialog::DialogProc,
                                          reinterpret_cast<LPARAM>(this));

@@ -44,7 +44,6 @@ private:
 
     UINT m_nIDTemplate;
     CWnd* m_pParent;
-    bool m_bModal = false;
     bool m_bMsgHandled = true;
 };
 
