@@ -31,7 +31,10 @@ public:
         return ::SendMessageA(m_hWnd, nMessage, wParam, lParam);
     }
 
-    void SetWindowText(const std::string& strText) { SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.c_str())); }
+    void SetWindowText(const std::string& strText)
+    {
+        SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.c_str()));
+    }
     std::string GetWindowText() const;
 
     HWND GetDlgItem(int nID) const
@@ -53,7 +56,8 @@ public:
     {
         assert(::IsWindow(m_hWnd));
         const LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(dwRemove)) | static_cast<LONG_PTR>(dwAdd));
+        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE,
+                            (style & ~static_cast<LONG_PTR>(dwRemove)) | static_cast<LONG_PTR>(dwAdd));
     }
 
     HWND m_hWnd = nullptr;

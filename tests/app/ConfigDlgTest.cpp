@@ -213,7 +213,8 @@ TEST_F(ConfigDlgTest, ControlsStandInTabOrderWithTheirTextsAndPlaces)
     EXPECT_EQ(MAKELONG(IDC_CONFIGURE, DC_HASDEFID), SendMessageA(m_dlg.m_hWnd, DM_GETDEFID, 0, 0));
     EXPECT_EQ(Item(IDC_CONFIGURE), GetFocus());
     const LONG_PTR style = GetWindowLongPtrA(m_dlg.m_hWnd, GWL_STYLE);
-    EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+              style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_NE(0, GetWindowLongPtrA(m_dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 }
 
@@ -344,7 +345,8 @@ TEST_F(ConfigDlgTest, SystemMenuEndsWithAboutWhichOpensTheAboutBox)
     ASSERT_NE(nullptr, hMenu);
     const int nCount = GetMenuItemCount(hMenu);
     ASSERT_GE(nCount, 2);
-    EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), GetMenuState(hMenu, static_cast<UINT>(nCount - 2), MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR),
+              GetMenuState(hMenu, static_cast<UINT>(nCount - 2), MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(hMenu, nCount - 1));
     char text[64] = "";
     GetMenuStringA(hMenu, static_cast<UINT>(nCount - 1), text, sizeof text, MF_BYPOSITION);

@@ -197,8 +197,9 @@ protected:
     static std::string ScriptOf(const Row& row)
     {
         const std::string strPrefix = "Executing: ";
-        return row.strDescription.compare(0, strPrefix.size(), strPrefix) == 0 ? row.strDescription.substr(strPrefix.size())
-                                                                              : std::string();
+        if (row.strDescription.compare(0, strPrefix.size(), strPrefix) != 0)
+            return std::string();
+        return row.strDescription.substr(strPrefix.size());
     }
 
     CTempDir m_root{"configure"};

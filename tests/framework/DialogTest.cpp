@@ -48,7 +48,8 @@ protected:
         switch (wParam)
         {
         case THROW_BAD_ALLOC: throw std::bad_alloc();
-        case THROW_FILE_ERROR: ThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, "C:\\temp dir\\A1.tmp.bat");
+        case THROW_FILE_ERROR:
+            ThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, "C:\\temp dir\\A1.tmp.bat");
         case THROW_RUNTIME_ERROR: throw std::runtime_error("no text of its own");
         default: throw 42;
         }
@@ -98,7 +99,8 @@ TEST_F(DialogTest, HandlerResultsKeepTheirFullWidth)
     dlg.m_hDragIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
     ASSERT_NE(nullptr, dlg.m_hDragIcon);
     ASSERT_TRUE(dlg.Create());
-    const LPARAM wide = static_cast<LPARAM>(~static_cast<ULONG_PTR>(0) - 5);
+    // High bits that a cut to 32 bits and a sign extension would not give back.
+    const LPARAM wide = static_cast<LPARAM>((static_cast<ULONG_PTR>(0x1234) << (8 * sizeof(LPARAM) - 16)) | 0x89ABCDEFu);
     EXPECT_EQ(wide, SendMessageA(dlg.m_hWnd, WM_PROBE_ECHO, 0, wide));
     // Answered by the dialog procedure's return value, not DWLP_MSGRESULT.
     EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hDragIcon), SendMessageA(dlg.m_hWnd, WM_QUERYDRAGICON, 0, 0));
