@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 struct RESIZEINFO
@@ -40,6 +41,38 @@ public:
     BOOL SetMinimumTrackingSize(const SIZE& size);
     BOOL SetMinimumTrackingSize();
 
-    // (The private members and the window procedure are defined with the
-    // implementation.)
+private:
+    static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    BOOL ProcessMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    LRESULT CallOldWndProc(UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    BOOL OnNcHitTest(LPARAM lParam, LRESULT* pResult);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    void OnMouseMove();
+    void OnNcLButtonDown(UINT nHitTest);
+    void OnLButtonUp();
+    void OnCaptureChanged(HWND hWndNewCapture);
+
+    void Layout(int cx, int cy);
+    BOOL AdjustByShare(int nDelta, int nShare, int& nRemainder, int& nValue, BOOL bIsSize);
+    void SetSizingBorder(BOOL bSet);
+    void UpdateGripRect(RECT& rc, BOOL bInvalidate);
+
+    BOOL m_bHadSizingBorder;
+    WNDPROC m_pfnOldWndProc;
+    BOOL m_bEnabled;
+    int m_nScale;
+    HWND m_hWndParent;
+    SIZE m_sizeClient;
+    std::unique_ptr<CResizeInfoArray> m_pInfo;
+    SIZE m_sizeMax;
+    SIZE m_sizeMin;
+    BOOL m_bInLayout;
+    UINT m_nHitTest;
+    POINT m_ptGrabOffset;
+    BOOL m_bInMouseMove;
+    RECT m_rcGrip;
+    BOOL m_bGripEnabled;
 };

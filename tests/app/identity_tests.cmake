@@ -1,0 +1,1 @@
+celvane_test(identity_tests SOURCES app/HostIdentityTest.cpp)

@@ -1,0 +1,2 @@
+celvane_test(resize_tests SOURCES support/ResizeLogicTest.cpp support/ResizeCtrlTest.cpp support/ResizeInputTest.cpp
+             support/ResizeTestWindows.cpp)
