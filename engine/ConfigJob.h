@@ -59,4 +59,15 @@ public:
     std::string m_strFullName;
     std::string m_strIPAddress;
     CConfigPlan m_plan;
+
+    // Set only by tests: an executable that RunScript starts in place of the
+    // system's cmd.exe, with the same command line, and whether the job then
+    // keeps no more than the right to wait for it (its exit code cannot be
+    // read). An empty path means the system's interpreter.
+    struct CInterpreterSeam
+    {
+        std::string strPath;
+        bool bWaitRightOnly = false;
+    };
+    CInterpreterSeam m_testInterpreter;
 };
