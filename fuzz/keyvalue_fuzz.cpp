@@ -22,8 +22,9 @@ bool IsKeyChar(char c)
 }
 
 // A value that the rule reads back whole: no line end, no key inside, and in
-// an XML file either one quoted run or a plain run without blanks, quotes,
-// ">" or "/"; no lead bytes, so it cannot swallow the byte behind it.
+// an XML file one quoted run (a plain one could run on into what follows a
+// quoted value it replaced); no lead bytes, so it cannot swallow the byte
+// behind it.
 bool IsStableValue(const std::string& value, const std::string& key, bool bXml)
 {
     if (value.find(key) != std::string::npos)
@@ -33,12 +34,9 @@ bool IsStableValue(const std::string& value, const std::string& key, bool bXml)
             return false;
     if (!bXml)
         return true;
-    const bool bQuoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
-    const std::string inner = bQuoted ? value.substr(1, value.size() - 2) : value;
-    for (char c : inner)
-        if (c == '"' || c == '\'' || (!bQuoted && (c == ' ' || c == '>' || c == '/')))
-            return false;
-    return !value.empty() && (bQuoted || (value[0] != '"' && value[0] != '\''));
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+        return false;
+    return value.find('"', 1) == value.size() - 1;
 }
 } // namespace
 
