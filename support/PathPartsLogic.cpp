@@ -146,10 +146,14 @@ PATH_SPLIT SplitPathParts(const std::string& path, bool bDirectory, bool bArgume
     }
     if (!parts.strTitle.empty())
     {
-        for (char c : ext)
+        // Dots are removed character by character: a byte after a lead
+        // byte belongs to its character even when it looks like a dot.
+        for (size_t i = 0; i < ext.size();)
         {
-            if (c != '.')
-                parts.strExt += c;
+            const size_t len = MbCharLength(ext, i, lead);
+            if (len != 1 || ext[i] != '.')
+                parts.strExt.append(ext, i, len);
+            i += len;
         }
     }
     return parts;

@@ -14,6 +14,7 @@ if(CELVANE_NATIVE_DIR)
     # the build tree, so the run never writes into the sources.
     add_test(NAME ${name} COMMAND ${CELVANE_NATIVE_DIR}/${name}
       -max_total_time=${CELVANE_FUZZ_SECONDS} -timeout=10 -print_final_stats=1
+      -artifact_prefix=${work}-
       ${work} ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
   endforeach()
 endif()
