@@ -2,7 +2,7 @@
 // and reports the process's peak memory. Log lines are formed as in a run;
 // with no main window they are not posted.
 //
-//   celvane_bench keyvalue PATH KEY VALUE
+//   celvane_bench keyvalue KEY VALUE PATH
 //   celvane_bench hosts PATH
 #include "editors/Editors.h"
 
@@ -23,7 +23,7 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: celvane_bench keyvalue PATH KEY VALUE | hosts PATH\n");
+    std::fprintf(stderr, "usage: celvane_bench keyvalue KEY VALUE PATH | hosts PATH\n");
     return 2;
 }
 } // namespace
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
         if (bHosts)
             EditHostsFileAt(job, argv[2]);
         else
-            EditKeyValueFile(job, CEditEntry(argv[2], argv[3], argv[4]));
+            EditKeyValueFile(job, CEditEntry(argv[4], argv[2], argv[3]));
         QueryPerformanceCounter(&end);
     }
     catch (const std::exception& e)

@@ -1,5 +1,7 @@
 #include "editors/HostsLogic.h"
 
+#include <new>
+
 namespace
 {
 bool IsLineEnd(char c)
@@ -31,6 +33,8 @@ HOSTS_EDIT EditHostsText(std::string& text, const std::string& hostLine)
     // doubling would hold three times the text for a moment.
     const bool bComment = start < end && text[start] == '#';
     const size_t nKept = bComment ? text.size() + 2 : start;
+    if (nKept > text.max_size() - hostLine.size())
+        throw std::bad_alloc();
     if (nKept + hostLine.size() > text.capacity())
         text.reserve(nKept + hostLine.size());
     if (bComment)

@@ -1,6 +1,6 @@
 #include "editors/KeyValueLogic.h"
 
-#include <cstring>
+#include <algorithm>
 #include <new>
 
 namespace
@@ -96,15 +96,16 @@ void ReplaceValues(std::string& text, const std::vector<VALUE_SPAN>& values, con
         size_t done = 0;
         for (const VALUE_SPAN& span : values)
         {
+            // Moving to a lower address, so a forward copy is safe.
             if (written != done)
-                std::memmove(p + written, p + done, span.nStart - done);
+                std::copy(p + done, p + span.nStart, p + written);
             written += span.nStart - done;
-            std::memcpy(p + written, newValue.data(), newValue.size());
+            std::copy(newValue.begin(), newValue.end(), p + written);
             written += newValue.size();
             done = span.nStart + span.nLength;
         }
         if (written != done)
-            std::memmove(p + written, p + done, text.size() - done);
+            std::copy(p + done, p + text.size(), p + written);
         text.resize(total);
         return;
     }
