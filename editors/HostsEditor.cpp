@@ -27,7 +27,6 @@ void EditHostsFileAt(CConfigJob& job, const std::string& strPath)
     {
         const std::string strHostLine = HostLine(job.m_strIPAddress, job.m_strShortName, job.m_strFullName);
         const HOSTS_EDIT edit = EditHostsText(text, strHostLine);
-        std::string().swap(text);
         if (edit.bEmpty)
             job.Log("The hosts file is empty", LOG_WARNING);
         if (edit.bInserted)
@@ -39,7 +38,7 @@ void EditHostsFileAt(CConfigJob& job, const std::string& strPath)
             job.Log("Replaced: " + edit.strOldLine, LOG_INFORMATION);
             job.Log("With: " + strHostLine, LOG_INFORMATION);
         }
-        job.WriteTextFile(edit.strText, strPath);
+        job.WriteTextFile(text, strPath);
     }
     catch (const std::bad_alloc&)
     {

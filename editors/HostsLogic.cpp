@@ -1,5 +1,7 @@
 #include "editors/HostsLogic.h"
 
+#include <new>
+
 namespace
 {
 bool IsLineEnd(char c)
@@ -13,7 +15,7 @@ std::string HostLine(const std::string& strIPAddress, const std::string& strShor
     return strIPAddress + "    " + strShortName + "    " + strFullName + "\r\n";
 }
 
-HOSTS_EDIT EditHostsText(const std::string& text, const std::string& hostLine)
+HOSTS_EDIT EditHostsText(std::string& text, const std::string& hostLine)
 {
     HOSTS_EDIT edit;
     edit.bEmpty = text.empty();
@@ -27,20 +29,24 @@ HOSTS_EDIT EditHostsText(const std::string& text, const std::string& hostLine)
     while (start > 0 && !IsLineEnd(text[start - 1]))
         --start;
 
-    if (start < end && text[start] == '#')
+    // Growth is reserved exactly, and before anything changes: growing by
+    // doubling would hold three times the text for a moment.
+    const bool bComment = start < end && text[start] == '#';
+    const size_t nKept = bComment ? text.size() + 2 : start;
+    if (nKept > text.max_size() - hostLine.size())
+        throw std::bad_alloc();
+    if (nKept + hostLine.size() > text.capacity())
+        text.reserve(nKept + hostLine.size());
+    if (bComment)
     {
         edit.bInserted = true;
-        edit.strText.reserve(text.size() + 2 + hostLine.size());
-        edit.strText.append(text);
-        edit.strText += "\r\n";
-        edit.strText += hostLine;
+        text += "\r\n";
     }
     else
     {
         edit.strOldLine = text.substr(start, end - start);
-        edit.strText.reserve(start + hostLine.size());
-        edit.strText.append(text, 0, start);
-        edit.strText += hostLine;
+        text.erase(start);
     }
+    text += hostLine;
     return edit;
 }

@@ -5,7 +5,6 @@
 
 struct HOSTS_EDIT
 {
-    std::string strText;    // the new text
     std::string strOldLine; // the last line that was replaced; empty when inserting
     bool bEmpty = false;    // the text was empty
     bool bInserted = false; // the last line was a comment, so the host line went behind it
@@ -15,7 +14,8 @@ struct HOSTS_EDIT
 // ending in CR LF. The values are taken as they stand.
 std::string HostLine(const std::string& strIPAddress, const std::string& strShortName, const std::string& strFullName);
 
-// The last line (the last run of bytes without CR or LF) is replaced by
-// hostLine together with everything behind it; a last line that begins with
-// "#" stays, and CR LF and hostLine are appended instead.
-HOSTS_EDIT EditHostsText(const std::string& text, const std::string& hostLine);
+// Edits text in place: the last line (the last run of bytes without CR or LF)
+// is replaced by hostLine together with everything behind it; a last line
+// that begins with "#" stays, and CR LF and hostLine are appended instead.
+// Throws std::bad_alloc when the result cannot be held; text is unchanged then.
+HOSTS_EDIT EditHostsText(std::string& text, const std::string& hostLine);

@@ -32,15 +32,11 @@ void EditKeyValueFile(CConfigJob& job, const CEditEntry& edit)
         KEY_VALUE_MATCHES matches = FindKeyValues(text, edit.m_strKey, bXml, ActiveLeadBytes());
         if (!matches.bKeyFound)
             job.Log(PropertyNotFoundLine(edit.m_strKey), LOG_ERROR);
-        if (!matches.arrValues.empty())
-        {
-            std::string edited = ReplaceValues(text, matches.arrValues, strValue);
-            for (const VALUE_SPAN& span : matches.arrValues)
-                job.Log(ChangedLine(text, span, strValue), LOG_INFORMATION);
-            // Only the edited text is held while it is written.
-            std::vector<VALUE_SPAN>().swap(matches.arrValues);
-            text = std::move(edited);
-        }
+        // The old values are logged before the text changes under them.
+        for (const VALUE_SPAN& span : matches.arrValues)
+            job.Log(ChangedLine(text, span, strValue), LOG_INFORMATION);
+        ReplaceValues(text, matches.arrValues, strValue);
+        std::vector<VALUE_SPAN>().swap(matches.arrValues);
         job.WriteTextFile(text, edit.m_strFile);
     }
     catch (const std::bad_alloc&)

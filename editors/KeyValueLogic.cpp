@@ -1,5 +1,6 @@
 #include "editors/KeyValueLogic.h"
 
+#include <algorithm>
 #include <new>
 
 namespace
@@ -65,17 +66,48 @@ KEY_VALUE_MATCHES FindKeyValues(const std::string& text, const std::string& key,
     return matches;
 }
 
-std::string ReplaceValues(const std::string& text, const std::vector<VALUE_SPAN>& values, const std::string& newValue)
+void ReplaceValues(std::string& text, const std::vector<VALUE_SPAN>& values, const std::string& newValue)
 {
-    // The exact size first, so that the result is allocated once.
-    const size_t nMax = std::string().max_size();
+    if (values.empty())
+        return;
+
+    // The exact size first. The pass can stay inside the text's buffer as
+    // long as what it has written never runs ahead of what it has read.
+    const size_t nMax = text.max_size();
     size_t total = text.size();
+    size_t nOldSoFar = 0;
+    size_t nNewSoFar = 0;
+    bool bInPlace = true;
     for (const VALUE_SPAN& span : values)
     {
         total -= span.nLength;
         if (nMax - total < newValue.size())
             throw std::bad_alloc();
         total += newValue.size();
+        nOldSoFar += span.nLength;
+        nNewSoFar += newValue.size();
+        bInPlace = bInPlace && nNewSoFar <= nOldSoFar;
+    }
+
+    if (bInPlace)
+    {
+        char* const p = &text[0];
+        size_t written = 0;
+        size_t done = 0;
+        for (const VALUE_SPAN& span : values)
+        {
+            // Moving to a lower address, so a forward copy is safe.
+            if (written != done)
+                std::copy(p + done, p + span.nStart, p + written);
+            written += span.nStart - done;
+            std::copy(newValue.begin(), newValue.end(), p + written);
+            written += newValue.size();
+            done = span.nStart + span.nLength;
+        }
+        if (written != done)
+            std::copy(p + done, p + text.size(), p + written);
+        text.resize(total);
+        return;
     }
 
     std::string result;
@@ -88,12 +120,15 @@ std::string ReplaceValues(const std::string& text, const std::vector<VALUE_SPAN>
         done = span.nStart + span.nLength;
     }
     result.append(text, done, std::string::npos);
-    return result;
+    text.swap(result);
 }
 
 std::string ChangedLine(const std::string& text, const VALUE_SPAN& oldValue, const std::string& newValue)
 {
-    std::string line = "Changed ";
+    static const char PREFIX[] = "Changed ";
+    std::string line;
+    line.reserve(sizeof PREFIX - 1 + oldValue.nLength + 2 + newValue.size());
+    line.append(PREFIX);
     line.append(text, oldValue.nStart, oldValue.nLength);
     line += "=>";
     line += newValue;

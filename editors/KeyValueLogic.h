@@ -28,9 +28,12 @@ struct KEY_VALUE_MATCHES
 // blanks behind "=" stay in front of the value.
 KEY_VALUE_MATCHES FindKeyValues(const std::string& text, const std::string& key, bool bXml, const CLeadBytes& lead);
 
-// The text with every span replaced by newValue, built in one pass. Throws
-// std::bad_alloc when the result cannot be held in memory.
-std::string ReplaceValues(const std::string& text, const std::vector<VALUE_SPAN>& values, const std::string& newValue);
+// Every span of text replaced by newValue in one pass: within the text's own
+// buffer when no replacement outgrows the values before it, else into a new
+// buffer of the exact size that then takes the text's place. Throws
+// std::bad_alloc when the result cannot be held in memory; text is unchanged
+// then.
+void ReplaceValues(std::string& text, const std::vector<VALUE_SPAN>& values, const std::string& newValue);
 
 // The log lines, formed by concatenation so that a value's "%" stays a "%".
 std::string ChangedLine(const std::string& text, const VALUE_SPAN& oldValue, const std::string& newValue);

@@ -51,8 +51,9 @@ class HostsRule : public testing::TestWithParam<HostsCase>
 TEST_P(HostsRule, EndsTextWithHostLine)
 {
     const HostsCase& c = GetParam();
-    const HOSTS_EDIT edit = EditHostsText(c.strText, HOST);
-    EXPECT_EQ(c.strExpected, edit.strText);
+    std::string text = c.strText;
+    const HOSTS_EDIT edit = EditHostsText(text, HOST);
+    EXPECT_EQ(c.strExpected, text);
     EXPECT_EQ(c.strOldLine, edit.strOldLine);
     EXPECT_EQ(c.bEmpty, edit.bEmpty);
     EXPECT_EQ(c.bInserted, edit.bInserted);

@@ -100,12 +100,10 @@ TEST_F(KeyValueEditor, NulAndHighBytesRoundTrip_KeyBehindNulFound)
     EXPECT_EQ(std::string("\0\xFF\x80\r\nNODE=beta\r\n\0", 16), ReadBytes(path));
 }
 
+// Large enough that its buffer is the largest request of the edit.
 std::string BigProperties(size_t nAtLeast)
 {
-    std::string text;
-    while (text.size() < nAtLeast)
-        text += "filler.key=some value of a property\r\nNODE=old\r\n";
-    return text;
+    return "NODE=old\r\nfiller.key=" + std::string(nAtLeast, 'v') + "\r\n";
 }
 
 TEST_F(KeyValueEditor, MemoryExhaustedAtLoad_RuleLineFileKept_NextEditSucceeds)
@@ -135,13 +133,15 @@ TEST_F(KeyValueEditor, MemoryExhaustedWhileEditing_RuleLineFileKept)
     const std::string original = BigProperties(1 << 20);
     WriteBytes(path, original);
     {
-        // The first large request is the file's buffer, the second the edited text.
+        // The first large request is the file's buffer, the second the edited
+        // text, which outgrows it: "beta" is longer than "old".
         CAllocationFailure failure(original.size(), 1);
         EditKeyValueFile(m_job, CEditEntry(path, "NODE", "@SHORT_NAME"));
         EXPECT_TRUE(AllocationFailureFired());
     }
     EXPECT_EQ(original, ReadBytes(path));
-    const std::vector<LogLine> expected = {Info("Processing file: " + path),
+    // The old value is reported before the text changes under it.
+    const std::vector<LogLine> expected = {Info("Processing file: " + path), Info("Changed old=>beta"),
                                            Error("Not enough memory to process file: Out of memory.")};
     EXPECT_EQ(expected, m_capture.Drain());
     EXPECT_EQ(std::vector<std::string>{"big.properties"}, ListDir(m_dir.Path()));

@@ -24,7 +24,8 @@ EditOutcome Edit(const std::string& text, const std::string& key, const std::str
         outcome.arrLines.push_back(PropertyNotFoundLine(key));
     for (const VALUE_SPAN& span : matches.arrValues)
         outcome.arrLines.push_back(ChangedLine(text, span, value));
-    outcome.strText = ReplaceValues(text, matches.arrValues, value);
+    outcome.strText = text;
+    ReplaceValues(outcome.strText, matches.arrValues, value);
     return outcome;
 }
 
@@ -61,6 +62,12 @@ const KeyValueCase KEY_VALUE_CASES[] = {
      "NODE=c" + CRLF + "NODE=c" + CRLF, {"Changed aaaaaaaaaa=>c", "Changed b=>c"}},
     {"SeveralOccurrences_Longer", "NODE=aaa" + CRLF + "NODE=b" + CRLF, "NODE", "cccccccccccc", false,
      "NODE=cccccccccccc" + CRLF + "NODE=cccccccccccc" + CRLF, {"Changed aaa=>cccccccccccc", "Changed b=>cccccccccccc"}},
+    {"GrowsThenShrinks", "NODE=a" + CRLF + "NODE=bbbbbbbbbb" + CRLF + "x", "NODE", "ccccc", false,
+     "NODE=ccccc" + CRLF + "NODE=ccccc" + CRLF + "x", {"Changed a=>ccccc", "Changed bbbbbbbbbb=>ccccc"}},
+    {"ShrinksThenGrows", "NODE=bbbbbbbbbb" + CRLF + "NODE=a" + CRLF + "x", "NODE", "ccccc", false,
+     "NODE=ccccc" + CRLF + "NODE=ccccc" + CRLF + "x", {"Changed bbbbbbbbbb=>ccccc", "Changed a=>ccccc"}},
+    {"SameLength", "NODE=aaa\nNODE=bbb", "NODE", "ccc", false, "NODE=ccc\nNODE=ccc",
+     {"Changed aaa=>ccc", "Changed bbb=>ccc"}},
     {"ValueAtEndOfText_NoLineEndAdded", "x=1" + CRLF + "SANDomainID=old.name", "SANDomainID", "new.name", false,
      "x=1" + CRLF + "SANDomainID=new.name", {"Changed old.name=>new.name"}},
     {"EmptyValue", "SANDomainID=" + CRLF, "SANDomainID", "new.name", false, "SANDomainID=new.name" + CRLF,
@@ -164,6 +171,8 @@ TEST(KeyValueRule, EmptyText_KeyNotFound)
     const KEY_VALUE_MATCHES matches = FindKeyValues("", "NODE", false, CLeadBytes());
     EXPECT_FALSE(matches.bKeyFound);
     EXPECT_TRUE(matches.arrValues.empty());
-    EXPECT_EQ("", ReplaceValues("", matches.arrValues, "x"));
+    std::string text;
+    ReplaceValues(text, matches.arrValues, "x");
+    EXPECT_EQ("", text);
 }
 } // namespace
