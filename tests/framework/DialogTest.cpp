@@ -100,7 +100,8 @@ TEST_F(DialogTest, HandlerResultsKeepTheirFullWidth)
     ASSERT_NE(nullptr, dlg.m_hDragIcon);
     ASSERT_TRUE(dlg.Create());
     // High bits that a cut to 32 bits and a sign extension would not give back.
-    const LPARAM wide = static_cast<LPARAM>((static_cast<ULONG_PTR>(0x1234) << (8 * sizeof(LPARAM) - 16)) | 0x89ABCDEFu);
+    const LPARAM wide =
+        static_cast<LPARAM>((static_cast<ULONG_PTR>(0x1234) << (8 * sizeof(LPARAM) - 16)) | 0x89ABCDEFu);
     EXPECT_EQ(wide, SendMessageA(dlg.m_hWnd, WM_PROBE_ECHO, 0, wide));
     // Answered by the dialog procedure's return value, not DWLP_MSGRESULT.
     EXPECT_EQ(reinterpret_cast<LRESULT>(dlg.m_hDragIcon), SendMessageA(dlg.m_hWnd, WM_QUERYDRAGICON, 0, 0));
