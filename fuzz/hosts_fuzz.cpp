@@ -26,20 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string hostLine = HostLine(ip, shortName, fullName);
     FUZZ_CHECK(hostLine == ip + "    " + shortName + "    " + fullName + "\r\n");
 
-    const HOSTS_EDIT edit = EditHostsText(text, hostLine);
+    std::string edited = text;
+    const HOSTS_EDIT edit = EditHostsText(edited, hostLine);
     FUZZ_CHECK(edit.bEmpty == text.empty());
-    FUZZ_CHECK(edit.strText.size() >= hostLine.size());
-    FUZZ_CHECK(edit.strText.compare(edit.strText.size() - hostLine.size(), hostLine.size(), hostLine) == 0);
+    FUZZ_CHECK(edited.size() >= hostLine.size());
+    FUZZ_CHECK(edited.compare(edited.size() - hostLine.size(), hostLine.size(), hostLine) == 0);
 
     if (edit.bInserted)
     {
-        FUZZ_CHECK(edit.strText == text + "\r\n" + hostLine);
+        FUZZ_CHECK(edited == text + "\r\n" + hostLine);
     }
     else
     {
         // The kept part is a prefix of the text that ends where a line began.
-        const size_t kept = edit.strText.size() - hostLine.size();
-        FUZZ_CHECK(kept <= text.size() && text.compare(0, kept, edit.strText, 0, kept) == 0);
+        const size_t kept = edited.size() - hostLine.size();
+        FUZZ_CHECK(kept <= text.size() && text.compare(0, kept, edited, 0, kept) == 0);
         FUZZ_CHECK(kept == 0 || text[kept - 1] == '\r' || text[kept - 1] == '\n');
         FUZZ_CHECK(!HasLineEnd(edit.strOldLine));
         FUZZ_CHECK(text.compare(kept, edit.strOldLine.size(), edit.strOldLine) == 0);
@@ -50,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // A host line that is no comment replaces itself.
     if (hostLine[0] != '#' && hostLine.find_first_not_of("\r\n") != std::string::npos)
-        FUZZ_CHECK(EditHostsText(edit.strText, hostLine).strText == edit.strText);
+    {
+        std::string again = edited;
+        EditHostsText(again, hostLine);
+        FUZZ_CHECK(again == edited);
+    }
     return 0;
 }
