@@ -250,6 +250,16 @@ TEST_F(ConfigDlgTest, LogMessagesBecomeRowsInOrderWithTypeImageTimeAndUnchangedT
     }
 }
 
+TEST_F(ConfigDlgTest, LogMessageWithoutTextGivesAnEmptyRow)
+{
+    PostMessageA(m_dlg.m_hWnd, WM_LOGMESSAGE, LOG_WARNING, 0);
+    PumpDialog(m_dlg.m_hWnd);
+    const std::vector<LogRow> rows = Rows();
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ("Warning", rows[0].strType);
+    EXPECT_EQ("", rows[0].strDescription);
+}
+
 TEST_F(ConfigDlgTest, ListScrollsToShowTheNewestRowEntirely)
 {
     const HWND hList = Item(IDC_LOG_LIST);
