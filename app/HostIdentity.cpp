@@ -38,7 +38,7 @@ using CProcessHeapBlock = std::unique_ptr<void, CProcessHeapFree>;
 std::string FieldText(const char* pField, size_t nFieldSize)
 {
     const void* pEnd = std::memchr(pField, '\0', nFieldSize);
-    return std::string(pField, pEnd ? static_cast<const char*>(pEnd) - pField : nFieldSize);
+    return std::string(pField, pEnd ? static_cast<size_t>(static_cast<const char*>(pEnd) - pField) : nFieldSize);
 }
 } // namespace
 

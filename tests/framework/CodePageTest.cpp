@@ -11,7 +11,9 @@ TEST(ActiveCodePage, LeadBytesFollowTheAnsiCodePage)
 {
     const char* expect = std::getenv("CELVANE_EXPECT_ACP");
     if (expect != nullptr)
+    {
         ASSERT_EQ(std::stoul(expect), GetACP());
+    }
 
     const CLeadBytes& lead = ActiveLeadBytes();
     for (unsigned b = 0; b < 256; ++b)
