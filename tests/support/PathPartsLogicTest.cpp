@@ -138,6 +138,15 @@ TEST(PathSplitDbcs, TrailByteBackslashIsNoSeparator)
     EXPECT_EQ("\x95\\", PathAddTrailingSeparator("\x95\\", false, CLeadBytes()));
 }
 
+TEST(PathSplitDbcs, DotAsTrailByteStaysInTheExtension)
+{
+    // The extension's dot goes; the 0x2E behind the lead byte 0xEF is part of
+    // a character and stays, so the pieces still make up the path.
+    const PATH_SPLIT parts = SplitPathParts("a.\xEF.b", false, false, ShiftJisLeadBytes());
+    EXPECT_EQ("a", parts.strTitle);
+    EXPECT_EQ("\xEF.b", parts.strExt);
+}
+
 TEST(PathSplit, LongPieceCutTo255)
 {
     const std::string longDir(300, 'd');
