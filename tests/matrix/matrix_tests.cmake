@@ -17,4 +17,11 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   set_tests_properties(matrix_tests_cp932 PROPERTIES
     ENVIRONMENT "${_matrix_env};LC_ALL=ja_JP.UTF-8;CELVANE_EXPECT_ACP=932"
     RESOURCE_LOCK "prefix:${CELVANE_PREFIX_NULL}" TIMEOUT 300)
+  # Read-only files as a user whom Wine holds to the attribute (root is not),
+  # in a prefix of that user's own.
+  add_test(NAME matrix_tests_nonroot
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/run-as-nobody $<TARGET_FILE:matrix_tests>
+      ${CMAKE_BINARY_DIR}/wineprefix-nobody-matrix *_read_only)
+  set_tests_properties(matrix_tests_nonroot PROPERTIES
+    ENVIRONMENT "${_matrix_env};LC_ALL=en_US.UTF-8;CELVANE_EXPECT_ACP=1252" TIMEOUT 300)
 endif()
