@@ -25,6 +25,8 @@
 namespace
 {
 const long long HUGE_SIZE = 2147483648LL;
+const size_t TMPFS_PAGE = 4096;
+const char OLD_NAME_SUFFIX[] = ".old";
 
 enum FILE_ID
 {
@@ -325,9 +327,7 @@ EXPECTATION Expect(const MATRIX_CASE& c, const std::vector<std::string>& paths, 
     EXPECTATION e;
     e.files = start;
     const auto faulted = [&c](int nFile, FAULT fault) { return c.nFile == nFile && c.fault == fault; };
-    const auto onFullDisk = [&](int nFile) {
-        return c.fault == DISK_FULL && Folder(paths[nFile]) == Folder(paths[c.nFile]);
-    };
+    const auto onFullDisk = [&c](int nFile) { return c.nFile == nFile && c.fault == DISK_FULL; };
 
     for (const EDIT_ROW& row : ROWS)
     {
@@ -408,6 +408,21 @@ EXPECTATION Expect(const MATRIX_CASE& c, const std::vector<std::string>& paths, 
     return e;
 }
 
+// The files of the target's folder that the run writes before the target.
+std::vector<int> WrittenBefore(int nTarget, const std::vector<std::string>& paths)
+{
+    std::vector<int> files;
+    for (const EDIT_ROW& row : ROWS)
+    {
+        if (row.nFile == nTarget)
+            break;
+        if (Folder(paths[row.nFile]) == Folder(paths[nTarget]) &&
+            std::find(files.begin(), files.end(), row.nFile) == files.end())
+            files.push_back(row.nFile);
+    }
+    return files;
+}
+
 // Names the first line that differs; a whole log in one message is hard to
 // read.
 void ExpectLog(const std::vector<LogLine>& expected, const std::vector<LogLine>& actual)
@@ -446,7 +461,13 @@ bool ReadOnlyRefusesOpenForWriting()
 class FaultMatrix : public ::testing::TestWithParam<MATRIX_CASE>
 {
 protected:
-    static void SetUpTestSuite() { s_bReadOnlyRefusesLoad = ReadOnlyRefusesOpenForWriting(); }
+    static void SetUpTestSuite()
+    {
+        s_bReadOnlyRefusesLoad = ReadOnlyRefusesOpenForWriting();
+        s_nCases = 0;
+        s_nFiles = 0;
+        s_nLost = 0;
+    }
 
     static void TearDownTestSuite()
     {
@@ -495,8 +516,23 @@ TEST_P(FaultMatrix, Run)
     const LAYOUT layout = Layout(c, products, paths);
     for (int nFile = 0; nFile < FILE_COUNT; ++nFile)
         LayOut(paths[nFile], layout.files[nFile]);
+    // The disk keeps a page free for each file written before the target in
+    // its folder, and each of those keeps its old content under a second
+    // name, so that its write-back gives no page back: the target's own
+    // write-back is the first to find the disk full.
+    std::vector<int> writtenBefore;
     if (mount)
+    {
+        writtenBefore = WrittenBefore(c.nFile, paths);
+        const std::string strSpare = Folder(paths[c.nFile]) + "\\spare";
+        WriteBytes(strSpare, std::string(TMPFS_PAGE * writtenBefore.size(), 's'));
         mount->Fill();
+        ASSERT_TRUE(DeleteFileA(strSpare.c_str()));
+        for (int nFile : writtenBefore)
+        {
+            ASSERT_TRUE(CreateHardLinkA((paths[nFile] + OLD_NAME_SUFFIX).c_str(), paths[nFile].c_str(), nullptr));
+        }
+    }
     if (c.fault == READ_ONLY)
     {
         ASSERT_TRUE(SetFileAttributesA(paths[c.nFile].c_str(), FILE_ATTRIBUTE_READONLY));
@@ -558,6 +594,8 @@ TEST_P(FaultMatrix, Run)
     }
     if (mount)
         folders[Folder(paths[c.nFile])].push_back("filler");
+    for (int nFile : writtenBefore)
+        folders[Folder(paths[nFile])].push_back(Name(paths[nFile]) + OLD_NAME_SUFFIX);
     for (auto& folder : folders)
     {
         std::sort(folder.second.begin(), folder.second.end());
