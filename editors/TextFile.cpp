@@ -148,6 +148,14 @@ BOOL WriteViaTemp(CConfigJob& job, const std::string& strText, const std::string
         file.Flush();
         file.Close();
     }
+    catch (const CFileException& e)
+    {
+        job.Log("Failed to output file: " + strPath, LOG_ERROR);
+        file.Abort();
+        // The error box names the file the operator knows, not the temporary
+        // one, which is gone by the time the box shows.
+        throw CFileException(e.m_cause, e.m_lOsError, strPath);
+    }
     catch (...)
     {
         job.Log("Failed to output file: " + strPath, LOG_ERROR);

@@ -256,6 +256,7 @@ TEST(TextFileDiskFull, WriteBackFails_FailureLoggedOriginalBytesKept)
     catch (const CFileException& e)
     {
         EXPECT_EQ(CFileException::diskFull, e.m_cause);
+        EXPECT_EQ("Disk full while accessing " + path + ".", e.GetErrorMessage());
     }
     EXPECT_EQ(original, ReadBytes(path));
     EXPECT_EQ(std::vector<std::string>{"full.properties"}, ListDir(pszDir));

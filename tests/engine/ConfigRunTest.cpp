@@ -234,6 +234,7 @@ TEST_F(ConfigRunTest, WriteFailsInTheMiddle_RunEndsThere_ErrorReachesCaller)
     catch (const CFileException& e)
     {
         EXPECT_EQ(CFileException::diskFull, e.m_cause);
+        EXPECT_EQ(DBPARMS, e.m_strFileName);
     }
 
     const std::vector<LogLine> lines = m_log.Drain();
