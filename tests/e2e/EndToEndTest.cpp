@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -167,9 +168,9 @@ bool IsTimeOfDay(const std::string& strTime)
 {
     if (strTime.size() != 8 || strTime[2] != ':' || strTime[5] != ':')
         return false;
-    for (size_t i : {0, 1, 3, 4, 6, 7})
+    for (const char c : {strTime[0], strTime[1], strTime[3], strTime[4], strTime[6], strTime[7]})
     {
-        if (strTime[i] < '0' || strTime[i] > '9')
+        if (c < '0' || c > '9')
             return false;
     }
     return strTime.compare(0, 2, "24") < 0 && strTime[3] < '6' && strTime[6] < '6';
@@ -299,6 +300,8 @@ protected:
 
     void SetUp() override
     {
+        // Pictures of an earlier failure of this test would mislead.
+        RunUnix({"find", CELVANE_E2E_OUTPUT_DIR, "-maxdepth", "1", "-name", TestName() + "-*.png", "-delete"});
         std::string strExe = OnDriveZ(CELVANE_EXE);
         const std::string strExeDir = strExe.substr(0, strExe.rfind('\\'));
         // The script's temporary files go to the test's own folder.
@@ -323,7 +326,9 @@ protected:
     }
 
     // The product files and the HOSTS file as a run from the demo identity
-    // to another leaves them: every old name stands in an edited value.
+    // to another leaves them: every old name stands in an edited value. The
+    // product fixture's own HOSTS file, under a %SystemRoot% of the test's,
+    // stays as it is: the program never sees that %SystemRoot%.
     std::map<std::string, std::string> Configured(const Identity& to) const
     {
         std::map<std::string, std::string> files = m_products.Snapshot();
