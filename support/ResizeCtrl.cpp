@@ -385,8 +385,12 @@ void CResizeCtrl::Layout(int cx, int cy)
         bChanged |= AdjustByShare(dx, info.nWidthShare, info.nWidthRem, nWidth, TRUE);
         bChanged |= AdjustByShare(dy, info.nTopShare, info.nTopRem, nTop, FALSE);
         bChanged |= AdjustByShare(dy, info.nHeightShare, info.nHeightRem, nHeight, TRUE);
+        // Without its old pixels the control is painted afresh: the dialog
+        // does not clip its children and paints over what would be copied
+        // along, and a list that grows scrolls its rows.
         if (bChanged)
-            hDwp = DeferWindowPos(hDwp, info.hWnd, nullptr, nLeft, nTop, nWidth, nHeight, SWP_NOZORDER);
+            hDwp = DeferWindowPos(hDwp, info.hWnd, nullptr, nLeft, nTop, nWidth, nHeight,
+                                  SWP_NOZORDER | SWP_NOCOPYBITS);
     }
     EndDeferWindowPos(hDwp);
     m_sizeClient = {cx, cy};
