@@ -6,7 +6,7 @@ celvane_test(app_dialog_tests SOURCES
   app/ConfigDlgTest.cpp app/ConfigAppTest.cpp app/ConfigureRunTest.cpp app/ResourcesTest.cpp
   app/DialogDriver.cpp engine/RunnerSupport.cpp
   RESOURCES SERIAL)
-add_dependencies(app_dialog_tests celvane_operator)
+add_dependencies(app_dialog_tests celvane_at_pause)
 
 # The committed icon and severity strip are what scripts/make-art renders
 # from res/art.

@@ -2,7 +2,6 @@
 # outside through its window and the real interpreter's console, on the demo
 # installation at the products' default paths and the prefix's HOSTS file.
 # Screenshots of each test's end state go to e2e-shots in the build tree.
-add_executable(celvane_at_pause ${CMAKE_CURRENT_LIST_DIR}/../tools/AtPause.cpp)
 celvane_test(e2e_tests SOURCES e2e/EndToEndTest.cpp e2e/CelvaneDriver.cpp e2e/PrefixHosts.cpp
   LIBS celvane_product_fixture XVFB SERIAL)
 add_dependencies(e2e_tests Celvane celvane_at_pause)

@@ -101,7 +101,7 @@ std::string UnixPath(const std::string& strPath)
 
 COperator::COperator()
 {
-    m_process.Take(Start(HelperPath("celvane_operator.exe"), std::to_string(GetCurrentProcessId()), DETACHED_PROCESS));
+    m_process.Take(Start(HelperPath("celvane_at_pause.exe"), std::to_string(GetCurrentProcessId()) + " key", DETACHED_PROCESS));
 }
 
 COperator::~COperator()
